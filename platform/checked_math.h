@@ -6,6 +6,7 @@
 // and inexact results are not faults.
 #pragma once
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 
@@ -32,20 +33,44 @@ inline Extended Divide(Extended x, Extended y)
 // FLT_MAX and 2^128 rounds to infinity, which is the overflow fault.
 inline float StoreSingle(Extended x)
 {
-    constexpr Extended kOverflowBound = 0x1.ffffffp127L;
-    if (!(x < kOverflowBound && x > -kOverflowBound)) [[unlikely]] {
-        if (std::isfinite(x)) throw EOverflow();
+    // Fast path against FLT_MAX (a cheap constant); the exact rounding bound only off it.
+    if (!(std::fabs(x) <= Extended(__FLT_MAX__))) [[unlikely]] {
+        constexpr Extended kOverflowBound = 0x1.ffffffp127L;
+        if (std::isfinite(x) && !(std::fabs(x) < kOverflowBound)) throw EOverflow();
     }
     return static_cast<float>(x);
 }
 
 inline double StoreDouble(Extended x)
 {
-    constexpr Extended kOverflowBound = 0x1.fffffffffffffcp1023L;
-    if (!(x < kOverflowBound && x > -kOverflowBound)) [[unlikely]] {
-        if (std::isfinite(x)) throw EOverflow();
+    if (!(std::fabs(x) <= Extended(__DBL_MAX__))) [[unlikely]] {
+        constexpr Extended kOverflowBound = 0x1.fffffffffffff8p1023L;
+        if (std::isfinite(x) && !(std::fabs(x) < kOverflowBound)) throw EOverflow();
     }
     return static_cast<double>(x);
+}
+
+// StoreDouble(Extended(a) + b) for two doubles, with one double addition on the fast path.
+// Rounding the exact sum first to extended and then to double differs from rounding it once only
+// when the extended value lands exactly halfway between two doubles, which needs the error of the
+// double sum to lie next to half (or, below a power of two, a quarter) of its last place. The
+// exact error of the double sum (Knuth's two-sum) shows when that can be; those few sums, and
+// zero, subnormal or non-finite ones, take the extended path.
+inline double AddViaExtended(double a, double b)
+{
+    const double sum = a + b;
+    const double bVirtual = sum - a;
+    const double error = (a - (sum - bVirtual)) + (b - bVirtual);
+
+    const std::uint64_t exponentBits = std::bit_cast<std::uint64_t>(sum) & 0x7ff0000000000000u;
+    const double halfLastPlace = std::bit_cast<double>(exponentBits) * 0x1p-53;
+    const double distance = std::fabs(error);
+    const double margin = halfLastPlace * 0x1p-9;
+    const bool nearMidpoint = !(std::fabs(distance - halfLastPlace) > margin &&
+                                std::fabs(distance - 0.5 * halfLastPlace) > margin);
+    if (nearMidpoint || exponentBits == 0 || exponentBits == 0x7ff0000000000000u) [[unlikely]]
+        return StoreDouble(Extended(a) + b);
+    return sum;
 }
 
 // Truncation toward zero into a 64-bit integer; NaN, infinity or a value outside the 64-bit range
