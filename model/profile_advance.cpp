@@ -1,22 +1,44 @@
 #include "model/profile_advance.h"
 
-#include <cmath>
+#include <thread>
 
 #include "platform/checked_math.h"
 
+namespace {
+
+// Below these a second thread costs more in hand-overs than it saves.
+constexpr std::int64_t kTwoThreadRunUpdates = 20'000'000;  // TimeDivisions × TankDivisions
+constexpr std::int32_t kTwoThreadStepNodes = 256;
+
+}  // namespace
+
 TProfileAdvance::TProfileAdvance(const TTankParameters& params, const TTankResults& results,
-                                 TStepSizes steps)
+                                 TStepSizes steps, TParallelism parallelism)
     : tankDivisions_(params.TankDivisions),
       timeDivisions_(params.TimeDivisions),
       K_(results.K),
       depthRatio_(results.DepthRatio),
-      steps_(steps)
+      steps_(steps),
+      parallelism_(parallelism)
 {
     mixing_.InletType = params.InletType;
     mixing_.TankDivisions = params.TankDivisions;
     mixing_.Ar_in = results.Ar_in;
     mixing_.DepthRatio = results.DepthRatio;
     mixing_.TimeStep = steps.TimeStep;
+}
+
+TProfileAdvance::~TProfileAdvance() = default;
+
+bool TProfileAdvance::WantsSecondThread() const
+{
+    switch (parallelism_) {
+    case TParallelism::SingleThread: return false;
+    case TParallelism::TwoThreads: return true;
+    case TParallelism::Automatic: break;
+    }
+    return std::thread::hardware_concurrency() >= 2 &&
+           std::int64_t(timeDivisions_) * tankDivisions_ >= kTwoThreadRunUpdates;
 }
 
 void TProfileAdvance::ResetProfiles()
@@ -27,6 +49,7 @@ void TProfileAdvance::ResetProfiles()
 
 void TProfileAdvance::RunTimeSteps(const std::function<void(std::int32_t step)>& afterStep)
 {
+    if (WantsSecondThread() && !worker_) worker_ = std::make_unique<TStencilWorker>();
     // A 64-bit counter lets the loop end after step TimeDivisions even for the largest int32.
     for (std::int64_t step = 1; step <= timeDivisions_; ++step) {
         AdvanceProfile(static_cast<std::int32_t>(step));
@@ -68,53 +91,20 @@ void TProfileAdvance::SetBoundaryEntries(std::int32_t edgeNode, double thetaMix)
 void TProfileAdvance::ComputeStencilCoefficients()
 {
     const Extended dz = steps_.GridStep;
-    diffusionCoefficient_ = Divide(K_, (12.0L * dz) * dz);
-    advectionCoefficient_ = Divide(depthRatio_, 12.0L * dz);
+    stencil_.DiffusionCoefficient = Divide(K_, (12.0L * dz) * dz);
+    stencil_.AdvectionCoefficient = Divide(depthRatio_, 12.0L * dz);
+    stencil_.TimeStep = steps_.TimeStep;
     coefficientsReady_ = true;
 }
 
-// For every node beyond the edge node, from the profile at the start of the step:
-//   D = K/(12dz²) · (−θ[i−2] + 16θ[i−1] − 30θ[i] + 16θ[i+1] − θ[i+2])
-//   A = DepthRatio/(12dz) · (θ[i−2] − 8θ[i−1] + 8θ[i+1] − θ[i+2])
-//   θ'[i] = ((D − A)·1.5 − (D_prev − A_prev)·0.5)·dt + θ[i]
-// D and A are rounded to single before they are combined: that rounding is part of the scheme.
-// A double times 8, 16 or 30 is exact in extended precision, so 16θ is formed as 8θ + 8θ.
-//
-// Overflow is the only fault the loop can meet: every operand is finite and no sum comes near the
-// extended range, so a store overflowed exactly when a stored value is not finite. The loop stores
-// unchecked and the stored values are checked before the step ends; nothing outside the step's
-// arrays sees them in between, so the run ends in the same step with the same error, three
-// branches per node cheaper.
 void TProfileAdvance::UpdateBeyondEdge(std::int32_t edgeNode)
 {
     if (!coefficientsReady_) ComputeStencilCoefficients();
-    const Extended cD = diffusionCoefficient_;
-    const Extended cA = advectionCoefficient_;
-    // Read as a single from memory in every node: otherwise it is widened once and reloaded as an
-    // 80-bit value, which costs the x87 unit more than the 32-bit load.
-    volatile const float dt = steps_.TimeStep;
-    const double* theta = state_.Theta();
-    double* next = state_.ThetaNext.data();
-    float* diffusionPrev = state_.DiffusionPrev.data();
-    float* advectionPrev = state_.AdvectionPrev.data();
     const std::int32_t first = edgeNode + 1;
     const std::int32_t last = tankDivisions_;
-
-    for (std::int32_t i = first; i <= last; ++i) {
-        const Extended t2m = theta[i - 2], t0 = theta[i], t2p = theta[i + 2];
-        const Extended t1m8 = 8.0L * theta[i - 1], t1p8 = 8.0L * theta[i + 1];
-        const float diffusion =
-            static_cast<float>(cD * ((((-t2m + (t1m8 + t1m8)) - 30.0L * t0) + (t1p8 + t1p8)) - t2p));
-        const float advection = static_cast<float>(cA * (((t2m - t1m8) + t1p8) - t2p));
-        next[i] = static_cast<double>(((Extended(diffusion) - advection) * 1.5L -
-                                       (Extended(diffusionPrev[i]) - advectionPrev[i]) * 0.5L) * dt +
-                                      t0);
-        diffusionPrev[i] = diffusion;
-        advectionPrev[i] = advection;
-    }
-
-    bool finite = true;
-    for (std::int32_t i = first; i <= last; ++i)
-        finite &= std::isfinite(diffusionPrev[i]) & std::isfinite(advectionPrev[i]) & std::isfinite(next[i]);
-    if (!finite) throw EOverflow();
+    if (worker_ && last - first + 1 >= kTwoThreadStepNodes)
+        worker_->UpdateNodeRange(stencil_, state_, first, last);
+    else
+        UpdateNodeRange(stencil_, state_, first, last);
+    if (!IsRangeFinite(state_, first, last)) throw EOverflow();
 }

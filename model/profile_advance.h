@@ -4,18 +4,28 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "files/tank_parameters.h"
 #include "model/inlet_figures.h"
 #include "model/mixing_layer.h"
 #include "model/profile_state.h"
+#include "model/stencil.h"
+#include "model/stencil_worker.h"
 #include "model/tank_results.h"
 #include "platform/checked_math.h"
+
+// Whether the time loop may share the node updates with a second thread. Either way the results
+// are the same to the bit.
+enum class TParallelism { Automatic, SingleThread, TwoThreads };
 
 class TProfileAdvance {
 public:
     // Expects 1 <= TankDivisions <= 1000.
-    TProfileAdvance(const TTankParameters& params, const TTankResults& results, TStepSizes steps);
+    TProfileAdvance(const TTankParameters& params, const TTankResults& results, TStepSizes steps,
+                    TParallelism parallelism = TParallelism::Automatic);
+    ~TProfileAdvance();
+    TProfileAdvance(TProfileAdvance&&) = default;
 
     void ResetProfiles();
     // One time step: the mixing layer, the update beyond its edge node, the fill, the copy.
@@ -30,6 +40,7 @@ private:
     void SetBoundaryEntries(std::int32_t edgeNode, double thetaMix);
     void UpdateBeyondEdge(std::int32_t edgeNode);
     void ComputeStencilCoefficients();
+    bool WantsSecondThread() const;
 
     TProfileState state_;
     TMixingInputs mixing_;
@@ -39,9 +50,10 @@ private:
     float K_;
     float depthRatio_;
     TStepSizes steps_;
-    // K/(12·dz²) and DepthRatio/(12·dz), kept in extended; worked out in the first step that
-    // updates, where the per-node formula would first divide by them.
-    Extended diffusionCoefficient_ = 0;
-    Extended advectionCoefficient_ = 0;
+    // The coefficients are worked out in the first step that updates, where the per-node formula
+    // would first divide by them.
+    TStencil stencil_;
     bool coefficientsReady_ = false;
+    TParallelism parallelism_;
+    std::unique_ptr<TStencilWorker> worker_;
 };
