@@ -1,44 +1,20 @@
 #include "model/profile_advance.h"
 
-#include <thread>
-
 #include "platform/checked_math.h"
 
-namespace {
-
-// Below these a second thread costs more in hand-overs than it saves.
-constexpr std::int64_t kTwoThreadRunUpdates = 20'000'000;  // TimeDivisions × TankDivisions
-constexpr std::int32_t kTwoThreadStepNodes = 256;
-
-}  // namespace
-
 TProfileAdvance::TProfileAdvance(const TTankParameters& params, const TTankResults& results,
-                                 TStepSizes steps, TParallelism parallelism)
+                                 TStepSizes steps)
     : tankDivisions_(params.TankDivisions),
       timeDivisions_(params.TimeDivisions),
       K_(results.K),
       depthRatio_(results.DepthRatio),
-      steps_(steps),
-      parallelism_(parallelism)
+      steps_(steps)
 {
     mixing_.InletType = params.InletType;
     mixing_.TankDivisions = params.TankDivisions;
     mixing_.Ar_in = results.Ar_in;
     mixing_.DepthRatio = results.DepthRatio;
     mixing_.TimeStep = steps.TimeStep;
-}
-
-TProfileAdvance::~TProfileAdvance() = default;
-
-bool TProfileAdvance::WantsSecondThread() const
-{
-    switch (parallelism_) {
-    case TParallelism::SingleThread: return false;
-    case TParallelism::TwoThreads: return true;
-    case TParallelism::Automatic: break;
-    }
-    return std::thread::hardware_concurrency() >= 2 &&
-           std::int64_t(timeDivisions_) * tankDivisions_ >= kTwoThreadRunUpdates;
 }
 
 void TProfileAdvance::ResetProfiles()
@@ -49,7 +25,6 @@ void TProfileAdvance::ResetProfiles()
 
 void TProfileAdvance::RunTimeSteps(const std::function<void(std::int32_t step)>& afterStep)
 {
-    if (WantsSecondThread() && !worker_) worker_ = std::make_unique<TStencilWorker>();
     // A 64-bit counter lets the loop end after step TimeDivisions even for the largest int32.
     for (std::int64_t step = 1; step <= timeDivisions_; ++step) {
         AdvanceProfile(static_cast<std::int32_t>(step));
@@ -102,9 +77,6 @@ void TProfileAdvance::UpdateBeyondEdge(std::int32_t edgeNode)
     if (!coefficientsReady_) ComputeStencilCoefficients();
     const std::int32_t first = edgeNode + 1;
     const std::int32_t last = tankDivisions_;
-    if (worker_ && last - first + 1 >= kTwoThreadStepNodes)
-        worker_->UpdateNodeRange(stencil_, state_, first, last);
-    else
-        UpdateNodeRange(stencil_, state_, first, last);
+    UpdateNodeRange(stencil_, state_, first, last);
     if (!IsRangeFinite(state_, first, last)) throw EOverflow();
 }

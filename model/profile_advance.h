@@ -4,28 +4,19 @@
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 
 #include "files/tank_parameters.h"
 #include "model/inlet_figures.h"
 #include "model/mixing_layer.h"
 #include "model/profile_state.h"
 #include "model/stencil.h"
-#include "model/stencil_worker.h"
 #include "model/tank_results.h"
 #include "platform/checked_math.h"
-
-// Whether the time loop may share the node updates with a second thread. Either way the results
-// are the same to the bit.
-enum class TParallelism { Automatic, SingleThread, TwoThreads };
 
 class TProfileAdvance {
 public:
     // Expects 1 <= TankDivisions <= 1000.
-    TProfileAdvance(const TTankParameters& params, const TTankResults& results, TStepSizes steps,
-                    TParallelism parallelism = TParallelism::Automatic);
-    ~TProfileAdvance();
-    TProfileAdvance(TProfileAdvance&&) = default;
+    TProfileAdvance(const TTankParameters& params, const TTankResults& results, TStepSizes steps);
 
     void ResetProfiles();
     // One time step: the mixing layer, the update beyond its edge node, the fill, the copy.
@@ -40,7 +31,6 @@ private:
     void SetBoundaryEntries(std::int32_t edgeNode, double thetaMix);
     void UpdateBeyondEdge(std::int32_t edgeNode);
     void ComputeStencilCoefficients();
-    bool WantsSecondThread() const;
 
     TProfileState state_;
     TMixingInputs mixing_;
@@ -54,6 +44,4 @@ private:
     // would first divide by them.
     TStencil stencil_;
     bool coefficientsReady_ = false;
-    TParallelism parallelism_;
-    std::unique_ptr<TStencilWorker> worker_;
 };

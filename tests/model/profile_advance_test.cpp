@@ -1,6 +1,5 @@
 #include "model/profile_advance.h"
 
-#include <cstring>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -175,19 +174,3 @@ TEST(AdvanceProfile, UnstableRunOverflowsInStep35)
     }
 }
 
-// Sharing the node updates with a second thread must not change a bit: pipe inlet, Ar 0.05,
-// K 0.5, depth ratio 40, 1000 tank and 3000 time divisions, so most steps update 256 nodes or more.
-TEST(RunTimeSteps, SecondThreadChangesNoBit)
-{
-    FigureRun run(0, 0.05f, 0.5f, 40, 1000, 3000);
-    TProfileAdvance single(run.params, run.results, run.steps, TParallelism::SingleThread);
-    TProfileAdvance shared(run.params, run.results, run.steps, TParallelism::TwoThreads);
-    single.ResetProfiles();
-    shared.ResetProfiles();
-    single.RunTimeSteps({});
-    shared.RunTimeSteps({});
-    ASSERT_LT(single.LastMixingLayer().MixingNodes, 700);  // the split was used to the end
-    const TProfileState& a = single.State();
-    const TProfileState& b = shared.State();
-    EXPECT_EQ(std::memcmp(&a, &b, sizeof a), 0);
-}
