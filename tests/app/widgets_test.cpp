@@ -9,6 +9,7 @@
 
 #include "platform/errors.h"
 #include "platform/widgets/button.h"
+#include "platform/widgets/edit.h"
 #include "platform/widgets/error_report.h"
 #include "platform/widgets/form.h"
 #include "platform/widgets/memo.h"
@@ -40,6 +41,18 @@ TEST(MemoTest, LinesFollowAppendsClearsAndTypedText)
     memo.Append("Ar_in: 0.014");
     EXPECT_EQ(memo.Lines(), std::vector<std::string>{"Ar_in: 0.014"});
     EXPECT_EQ(told, (std::vector<std::string>{"計算開始", "計算終了", "Ar_in: 0.014"}));
+}
+
+// A value wider than its box shows from its first digit: 500.000 must not read 00.000.
+TEST(EditTest, FilledTextShowsItsBeginning)
+{
+    TForm form(200, 100, "edit", "ＭＳ Ｐゴシック", 12);
+    TEdit edit(&form);
+    edit.setGeometry(0, 0, 45, 23);
+    form.show();
+    edit.SetText("500.000");
+    EXPECT_EQ(edit.Text(), "500.000");
+    EXPECT_EQ(edit.cursorPosition(), 0);
 }
 
 TEST(RadioGroupTest, ItemIndexCanBeSetAndClearedAgain)
