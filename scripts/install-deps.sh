@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make
+  cmake g++ make locales
   qt6-base-dev libgl-dev          # Qt 6 Widgets and the OpenGL headers its CMake package asks for
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic            # the Japanese Gothic faces of the window and the chart
