@@ -2,6 +2,10 @@
 // run (10 -> 40 °C, 3.6 m³/h, 10 m³, 2 m deep, 0.05 m pipe, 100 tank and 1000 time divisions).
 #include "model/tank_run.h"
 
+#include "model/inlet_figures.h"
+#include "model/profile_advance.h"
+#include "model/supply_figures.h"
+
 #include <string>
 #include <vector>
 
@@ -55,6 +59,31 @@ TEST(RunTankModel, ReferenceRunPassingTheLimit)
     for (int k = 0; k < 100; ++k) sum = StoreSingle(Extended(run.results.Snapshots[4][k]) + sum);
     EXPECT_NEAR(sum / 100, run.results.Eta2, 1e-6);
     EXPECT_NEAR(run.results.Snapshots[4][99], 0.480666f, 5e-7);
+}
+
+// The same run stepped by hand: the outlet first passes 0.33333334 in step 958.
+TEST(RunTankModel, ReferenceRunPassesTheLimitInStep958)
+{
+    TTankParameters params = PipeInletExample(20);
+    TTankResults results;
+    SetSnapshotInterval(params);
+    const TStepSizes steps = ComputeInletFigures(params, results, [](const std::string&) {});
+    TProfileAdvance advance(params, results, steps);
+    advance.ResetProfiles();
+    int firedIn = 0;
+    int step = 0;
+    double outletBefore = 0;
+    TRunNotifications notifications;
+    notifications.OnLimitProfileStored = [&] { firedIn = step; };
+    TSupplyWatch watch(params, results, notifications, steps.TimeStep);
+    for (step = 1; step <= params.TimeDivisions && firedIn == 0; ++step) {
+        outletBefore = advance.State().Theta()[100];
+        advance.AdvanceProfile(step);
+        watch.AfterStep(step, advance.State().Theta());
+    }
+    EXPECT_EQ(firedIn, 958);
+    EXPECT_NEAR(outletBefore, 0.33090, 5e-6);
+    EXPECT_NEAR(advance.State().Theta()[100], 0.33464, 5e-6);
 }
 
 // Limit 30 °C: the outlet (θ 0.48067 at the end) never reaches 0.66666669. A fresh record prints
