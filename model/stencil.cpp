@@ -28,16 +28,16 @@ void UpdateNodeRange(const TStencil& stencil, TProfileState& state, std::int32_t
     float* advectionPrev = state.AdvectionPrev.data();
 
     for (std::int32_t i = first; i <= last; ++i) {
+        // The previous step's share first: it does not wait for this step's terms.
+        const Extended previous = (Extended(diffusionPrev[i]) - advectionPrev[i]) * 0.5L;
         const Extended t2m = theta[i - 2], t0 = theta[i], t2p = theta[i + 2];
         const Extended t1m8 = 8.0L * theta[i - 1], t1p8 = 8.0L * theta[i + 1];
         const float diffusion =
             static_cast<float>(cD * ((((-t2m + (t1m8 + t1m8)) - 30.0L * t0) + (t1p8 + t1p8)) - t2p));
         const float advection = static_cast<float>(cA * (((t2m - t1m8) + t1p8) - t2p));
-        next[i] = static_cast<double>(((Extended(diffusion) - advection) * 1.5L -
-                                       (Extended(diffusionPrev[i]) - advectionPrev[i]) * 0.5L) * dt +
-                                      t0);
         diffusionPrev[i] = diffusion;
         advectionPrev[i] = advection;
+        next[i] = static_cast<double>(((Extended(diffusion) - advection) * 1.5L - previous) * dt + t0);
     }
 }
 
