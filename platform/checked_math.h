@@ -17,13 +17,15 @@ using Extended = long double;
 static_assert(sizeof(long double) >= 10 && __LDBL_MANT_DIG__ == 64,
               "the numerics need the x87 extended format (64-bit significand)");
 
-// x / y. A zero divisor is a division-by-zero fault, or an invalid operation for 0/0; so is
-// infinity over infinity.
+// x / y. A finite non-zero value over zero is a division-by-zero fault, 0/0 and infinity over
+// infinity are invalid operations; infinity (or NaN) over zero passes as infinity (or NaN), as it
+// does in the floating-point unit.
 inline Extended Divide(Extended x, Extended y)
 {
     if (y == 0) [[unlikely]] {
-        if (x == 0 || std::isnan(x)) throw EInvalidOp();
-        throw EZeroDivide();
+        if (x == 0) throw EInvalidOp();
+        if (std::isfinite(x)) throw EZeroDivide();
+        return x / y;
     }
     if (std::isinf(x) && std::isinf(y)) [[unlikely]] throw EInvalidOp();
     return x / y;

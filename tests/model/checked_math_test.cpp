@@ -13,6 +13,9 @@ TEST(Divide, FaultsLikeTheFloatingPointUnit)
     EXPECT_THROW(Divide(-1.0L, -0.0L), EZeroDivide);
     EXPECT_THROW(Divide(0.0L, 0.0L), EInvalidOp);
     EXPECT_THROW(Divide(HUGE_VALL, -HUGE_VALL), EInvalidOp);
+    // An infinite depth over a zero ratio stays infinite; the node count then faults.
+    EXPECT_EQ(Divide(HUGE_VALL, 0.0L), HUGE_VALL);
+    EXPECT_TRUE(std::isnan(Divide(NAN, 0.0L)));
     EXPECT_TRUE(std::signbit(Divide(0.0L, -1.0L)));  // the empty mean of a layer without nodes
 }
 

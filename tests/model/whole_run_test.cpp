@@ -13,6 +13,7 @@
 
 #include "platform/checked_math.h"
 
+#include "tests/model/bit_pattern.h"
 #include "tests/model/tank_examples.h"
 
 namespace {
@@ -59,6 +60,12 @@ TEST(RunTankModel, ReferenceRunPassingTheLimit)
     for (int k = 0; k < 100; ++k) sum = StoreSingle(Extended(run.results.Snapshots[4][k]) + sum);
     EXPECT_NEAR(sum / 100, run.results.Eta2, 1e-6);
     EXPECT_NEAR(run.results.Snapshots[4][99], 0.480666f, 5e-7);
+
+    // Every stored entry to the bit (entries 0 to 100 of the five rows and the limit profile),
+    // as an independent, straightforward implementation of the model also stores them.
+    std::uint64_t bits = BitPattern(run.results.LimitProfile.data(), 101);
+    for (const TStoredProfile& row : run.results.Snapshots) bits = BitPattern(row.data(), 101, bits);
+    EXPECT_EQ(bits, 0xc0144ccbe91c9680u) << std::hex << bits;
 }
 
 // The same run stepped by hand: the outlet first passes 0.33333334 in step 958.
@@ -128,6 +135,18 @@ TEST(RunTankModel, EqualDensitiesFaultInTheFirstStep)
     ModelRun run;
     EXPECT_THROW(run.Go(p), EInvalidOp);
     EXPECT_EQ(run.memo.size(), 3u);
+}
+
+// 3 and 5 °C with zero water depth: the infinite base depth over the zero ratio stays infinite, and
+// counting its nodes is the invalid operation, not a division by zero.
+TEST(RunTankModel, EqualDensitiesAndZeroDepthFaultAsInvalid)
+{
+    TTankParameters p = PipeInletExample(4);
+    p.InitialTemp = 3;
+    p.InletTemp = 5;
+    p.WaterDepth = 0;
+    ModelRun run;
+    EXPECT_THROW(run.Go(p), EInvalidOp);
 }
 
 // Zero water depth: the figures pass and the layer's base depth divides by the zero ratio.
