@@ -35,6 +35,8 @@ TForm::TForm(int clientWidth, int clientHeight, const std::string& caption, cons
 
 void TForm::ReportError(const std::exception& error)
 {
+    // What the interrupted command drew (a frame without its curves) shows behind the report.
+    repaint();
     const std::string text = ErrorReportText(error);
     if (reporter_) reporter_(text);
     else ShowErrorBox(this, text);
