@@ -1,6 +1,10 @@
 #include "model/stencil.h"
 
 #include <cmath>
+#include <limits>
+
+// The unchecked stores rely on IEEE conversion: a value beyond the range becomes infinity.
+static_assert(std::numeric_limits<float>::is_iec559 && std::numeric_limits<double>::is_iec559);
 
 // For every node i, from the profile at the start of the step:
 //   D = K/(12dz²) · (−θ[i−2] + 16θ[i−1] − 30θ[i] + 16θ[i+1] − θ[i+2])

@@ -148,7 +148,8 @@ TEST(ProfileMean, SumsTankNodesInSinglePrecision)
     theta[2] = 0.5;
     theta[3] = 100;
     EXPECT_EQ(ProfileMean(theta, 2), 0.75f);
-    // Each partial sum is a single: 1 + 2^-30 is lost, so the mean of (1, 2^-30) is 0.5 exactly.
-    theta[2] = 0x1p-30;
-    EXPECT_EQ(ProfileMean(theta, 2), 0.5f);
+    // Each partial sum is a single: every 2^-25 added to 1 is lost, so nine nodes 1, 2^-25, ...
+    // average to the single nearest 1/9, where a double sum would keep 8 · 2^-25.
+    for (int i = 2; i <= 9; ++i) theta[i] = 0x1p-25;
+    EXPECT_EQ(ProfileMean(theta, 9), 0x1.c71c72p-4f);
 }
