@@ -29,7 +29,6 @@ public:
     void AccumulateOutflow(const double* theta);
     void CheckSupplyLimit(const double* theta);
 
-    double OutflowIntegral() const { return outflowIntegral_; }
     int SnapshotCount() const { return snapshotCount_; }
 
 private:
