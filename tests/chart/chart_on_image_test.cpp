@@ -2,15 +2,9 @@
 
 #include "chart/temperature_chart.h"
 #include "platform/image_canvas.h"
+#include "tests/chart/pixel_colours.h"
 
 namespace {
-
-const QRgb kWhite = qRgb(255, 255, 255);
-const QRgb kBlack = qRgb(0, 0, 0);
-const QRgb kAqua = qRgb(0, 255, 255);
-const QRgb kSilver = qRgb(192, 192, 192);
-const QRgb kOlive = qRgb(128, 128, 0);
-const QRgb kNavy = qRgb(0, 0, 128);
 
 // The chart of a warm charge over 4 divisions, drawn into the window's client area.
 class ChartOnImage : public testing::Test {

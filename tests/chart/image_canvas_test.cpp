@@ -1,4 +1,5 @@
 #include "platform/image_canvas.h"
+#include "tests/chart/pixel_colours.h"
 
 #include <QFontInfo>
 
@@ -7,15 +8,6 @@
 #include <chrono>
 
 namespace {
-
-// The colour values as red, green, blue; written out here rather than converted by the canvas.
-const QRgb kWhite = qRgb(255, 255, 255);
-const QRgb kBlack = qRgb(0, 0, 0);
-const QRgb kAqua = qRgb(0, 255, 255);
-const QRgb kOlive = qRgb(128, 128, 0);
-const QRgb kNavy = qRgb(0, 0, 128);
-const QRgb kLime = qRgb(0, 255, 0);
-const QRgb kSilver = qRgb(192, 192, 192);
 
 // The main window's client area.
 class ImageCanvas : public testing::Test {
